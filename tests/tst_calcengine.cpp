@@ -8,7 +8,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 kv::CalcKey keyFor(char c)
 {
@@ -16,22 +17,38 @@ kv::CalcKey keyFor(char c)
     if (c >= '0' && c <= '9')
         return kv::digitKey(c - '0');
     switch (c) {
-    case ',': return K::Separator;
-    case '~': return K::Sign;
-    case '/': return K::Divide;
-    case '*': return K::Multiply;
-    case '-': return K::Subtract;
-    case '+': return K::Add;
-    case 'q': return K::Sqrt;
-    case '%': return K::Percent;
-    case 'r': return K::Reciprocal;
-    case '=': return K::Equals;
-    case '<': return K::Back;
-    case 'C': return K::Clear;
-    case 'P': return K::MemoryAdd;
-    case 'S': return K::MemoryStore;
-    case 'R': return K::MemoryRecall;
-    case 'c': return K::MemoryClear;
+    case ',':
+        return K::Separator;
+    case '~':
+        return K::Sign;
+    case '/':
+        return K::Divide;
+    case '*':
+        return K::Multiply;
+    case '-':
+        return K::Subtract;
+    case '+':
+        return K::Add;
+    case 'q':
+        return K::Sqrt;
+    case '%':
+        return K::Percent;
+    case 'r':
+        return K::Reciprocal;
+    case '=':
+        return K::Equals;
+    case '<':
+        return K::Back;
+    case 'C':
+        return K::Clear;
+    case 'P':
+        return K::MemoryAdd;
+    case 'S':
+        return K::MemoryStore;
+    case 'R':
+        return K::MemoryRecall;
+    case 'c':
+        return K::MemoryClear;
     }
     qFatal("unknown key '%c' in script", c);
 }
@@ -73,25 +90,23 @@ void TestCalcEngine::keys_data()
 
     // Entering numbers.
     QTest::newRow("digits") << 0.0 << 15 << QByteArray("123") << "123" << false << false;
-    QTest::newRow("leading zero replaced") << 0.0 << 15 << QByteArray("007") << "7" << false
-                                           << false;
+    QTest::newRow("leading zero replaced")
+        << 0.0 << 15 << QByteArray("007") << "7" << false << false;
     QTest::newRow("separator") << 0.0 << 15 << QByteArray("1,5") << "1,5" << false << false;
     QTest::newRow("separator first") << 0.0 << 15 << QByteArray(",5") << "0,5" << false << false;
-    QTest::newRow("second separator ignored") << 0.0 << 15 << QByteArray("1,2,3") << "1,23"
-                                              << false << false;
+    QTest::newRow("second separator ignored")
+        << 0.0 << 15 << QByteArray("1,2,3") << "1,23" << false << false;
     QTest::newRow("digit beyond the length ignored")
         << 0.0 << 4 << QByteArray("123456") << "1234" << false << false;
-    QTest::newRow("sign while typing") << 0.0 << 15 << QByteArray("12~") << "-12" << false
-                                       << false;
+    QTest::newRow("sign while typing") << 0.0 << 15 << QByteArray("12~") << "-12" << false << false;
     QTest::newRow("sign twice") << 0.0 << 15 << QByteArray("12~~") << "12" << false << false;
     QTest::newRow("sign of zero") << 0.0 << 15 << QByteArray("0~") << "0" << false << false;
     QTest::newRow("backspace") << 0.0 << 15 << QByteArray("123<") << "12" << false << false;
-    QTest::newRow("backspace to zero") << 0.0 << 15 << QByteArray("1<<") << "0" << false
-                                       << false;
-    QTest::newRow("backspace of negative") << 0.0 << 15 << QByteArray("5~<") << "0" << false
-                                           << false;
-    QTest::newRow("backspace leaves a result") << 0.0 << 15 << QByteArray("2+3=<") << "5"
-                                               << false << false;
+    QTest::newRow("backspace to zero") << 0.0 << 15 << QByteArray("1<<") << "0" << false << false;
+    QTest::newRow("backspace of negative")
+        << 0.0 << 15 << QByteArray("5~<") << "0" << false << false;
+    QTest::newRow("backspace leaves a result")
+        << 0.0 << 15 << QByteArray("2+3=<") << "5" << false << false;
     QTest::newRow("clear") << 0.0 << 15 << QByteArray("12+3C") << "0" << false << false;
 
     // Operations.
@@ -100,68 +115,62 @@ void TestCalcEngine::keys_data()
     QTest::newRow("multiply") << 0.0 << 15 << QByteArray("2,5*4=") << "10" << false << false;
     QTest::newRow("divide") << 0.0 << 15 << QByteArray("1/3=") << "0,333333333333333" << false
                             << false;
-    QTest::newRow("chain evaluates left to right") << 0.0 << 15 << QByteArray("2+3*4=") << "20"
-                                                   << false << false;
-    QTest::newRow("intermediate result shown") << 0.0 << 15 << QByteArray("2+3*") << "5"
-                                               << false << false;
-    QTest::newRow("operator replaced") << 0.0 << 15 << QByteArray("6+*2=") << "12" << false
-                                       << false;
-    QTest::newRow("equals without operand") << 0.0 << 15 << QByteArray("5+=") << "10" << false
-                                            << false;
-    QTest::newRow("new number after equals") << 0.0 << 15 << QByteArray("2+3=7") << "7" << false
-                                             << false;
+    QTest::newRow("chain evaluates left to right")
+        << 0.0 << 15 << QByteArray("2+3*4=") << "20" << false << false;
+    QTest::newRow("intermediate result shown")
+        << 0.0 << 15 << QByteArray("2+3*") << "5" << false << false;
+    QTest::newRow("operator replaced")
+        << 0.0 << 15 << QByteArray("6+*2=") << "12" << false << false;
+    QTest::newRow("equals without operand")
+        << 0.0 << 15 << QByteArray("5+=") << "10" << false << false;
+    QTest::newRow("new number after equals")
+        << 0.0 << 15 << QByteArray("2+3=7") << "7" << false << false;
     QTest::newRow("decimal sum shown to 15 digits")
         << 0.0 << 15 << QByteArray(",1+,2=") << "0,3" << false << false;
     QTest::newRow("sqrt") << 0.0 << 15 << QByteArray("16q") << "4" << false << false;
-    QTest::newRow("sqrt as operand") << 0.0 << 15 << QByteArray("1+9q=") << "4" << false
-                                     << false;
+    QTest::newRow("sqrt as operand") << 0.0 << 15 << QByteArray("1+9q=") << "4" << false << false;
     QTest::newRow("reciprocal") << 0.0 << 15 << QByteArray("4r") << "0,25" << false << false;
     QTest::newRow("percent alone") << 0.0 << 15 << QByteArray("50%") << "0,5" << false << false;
-    QTest::newRow("percent of the first operand") << 0.0 << 15 << QByteArray("200+10%=") << "220"
-                                                  << false << false;
-    QTest::newRow("percent as a factor") << 0.0 << 15 << QByteArray("200*10%=") << "20" << false
-                                         << false;
-    QTest::newRow("sign of a result") << 0.0 << 15 << QByteArray("2+3=~") << "-5" << false
-                                      << false;
-    QTest::newRow("large result in E form") << 0.0 << 15 << QByteArray("1000000*1000000000=*1000=")
-                                            << "1E18" << false << false;
+    QTest::newRow("percent of the first operand")
+        << 0.0 << 15 << QByteArray("200+10%=") << "220" << false << false;
+    QTest::newRow("percent as a factor")
+        << 0.0 << 15 << QByteArray("200*10%=") << "20" << false << false;
+    QTest::newRow("sign of a result") << 0.0 << 15 << QByteArray("2+3=~") << "-5" << false << false;
+    QTest::newRow("large result in E form")
+        << 0.0 << 15 << QByteArray("1000000*1000000000=*1000=") << "1E18" << false << false;
 
     // Errors.
-    QTest::newRow("division by zero") << 0.0 << 15 << QByteArray("5/0=") << divZero << true
-                                      << false;
+    QTest::newRow("division by zero")
+        << 0.0 << 15 << QByteArray("5/0=") << divZero << true << false;
     QTest::newRow("one over zero") << 0.0 << 15 << QByteArray("0r") << divZero << true << false;
-    QTest::newRow("root of a negative") << 0.0 << 15 << QByteArray("4~q") << invalid << true
-                                        << false;
-    QTest::newRow("division by zero in a chain") << 0.0 << 15 << QByteArray("5/0+") << divZero
-                                                 << true << false;
-    QTest::newRow("operators ignored in error") << 0.0 << 15 << QByteArray("5/0=+3=") << "3"
-                                                << false << false;
-    QTest::newRow("clear leaves the error") << 0.0 << 15 << QByteArray("0rC") << "0" << false
-                                            << false;
-    QTest::newRow("digit after error starts anew") << 0.0 << 15 << QByteArray("0r7") << "7"
-                                                   << false << false;
+    QTest::newRow("root of a negative")
+        << 0.0 << 15 << QByteArray("4~q") << invalid << true << false;
+    QTest::newRow("division by zero in a chain")
+        << 0.0 << 15 << QByteArray("5/0+") << divZero << true << false;
+    QTest::newRow("operators ignored in error")
+        << 0.0 << 15 << QByteArray("5/0=+3=") << "3" << false << false;
+    QTest::newRow("clear leaves the error")
+        << 0.0 << 15 << QByteArray("0rC") << "0" << false << false;
+    QTest::newRow("digit after error starts anew")
+        << 0.0 << 15 << QByteArray("0r7") << "7" << false << false;
     QTest::newRow("overflow") << 1e300 << 15 << QByteArray("*=") << overflow << true << false;
 
     // Memory.
-    QTest::newRow("store shows the mark") << 0.0 << 15 << QByteArray("5S") << "5" << false
-                                          << true;
-    QTest::newRow("store then recall") << 0.0 << 15 << QByteArray("5SC9R") << "5" << false
-                                       << true;
+    QTest::newRow("store shows the mark") << 0.0 << 15 << QByteArray("5S") << "5" << false << true;
+    QTest::newRow("store then recall") << 0.0 << 15 << QByteArray("5SC9R") << "5" << false << true;
     QTest::newRow("add to memory") << 0.0 << 15 << QByteArray("5S3PCR") << "8" << false << true;
-    QTest::newRow("memory clear hides the mark") << 0.0 << 15 << QByteArray("5Sc") << "5"
-                                                 << false << false;
+    QTest::newRow("memory clear hides the mark")
+        << 0.0 << 15 << QByteArray("5Sc") << "5" << false << false;
     QTest::newRow("memory back to zero hides the mark")
         << 0.0 << 15 << QByteArray("5S5~P") << "-5" << false << false;
-    QTest::newRow("store zero shows no mark") << 0.0 << 15 << QByteArray("0S") << "0" << false
-                                              << false;
-    QTest::newRow("clear keeps memory") << 0.0 << 15 << QByteArray("7SCR") << "7" << false
-                                        << true;
-    QTest::newRow("typing after store starts anew") << 0.0 << 15 << QByteArray("5S8") << "8"
-                                                    << false << true;
-    QTest::newRow("recall as operand") << 0.0 << 15 << QByteArray("4S1+R=") << "5" << false
-                                       << true;
-    QTest::newRow("memory keys ignored in error") << 0.0 << 15 << QByteArray("0rS") << divZero
-                                                  << true << false;
+    QTest::newRow("store zero shows no mark")
+        << 0.0 << 15 << QByteArray("0S") << "0" << false << false;
+    QTest::newRow("clear keeps memory") << 0.0 << 15 << QByteArray("7SCR") << "7" << false << true;
+    QTest::newRow("typing after store starts anew")
+        << 0.0 << 15 << QByteArray("5S8") << "8" << false << true;
+    QTest::newRow("recall as operand") << 0.0 << 15 << QByteArray("4S1+R=") << "5" << false << true;
+    QTest::newRow("memory keys ignored in error")
+        << 0.0 << 15 << QByteArray("0rS") << divZero << true << false;
 }
 
 void TestCalcEngine::keys()

@@ -9,7 +9,8 @@
 #include <optional>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Rows are written with "," as the separator; each also runs with ".".
 QByteArray withSeparator(const char* text, const char* sep)
@@ -47,11 +48,10 @@ void TestEntryRules::wellFormed_data()
     QTest::addColumn<bool>("expected");
 
     const std::pair<const char*, bool> rows[] = {
-        {"12", true},     {"12,", true},   {"-,5", true},    {"-3,25", true},
-        {"0", true},      {"-0", true},    {"007", true},    {"", false},
-        {"-", false},     {",5", false},   {"5-", false},    {"1,2,3", false},
-        {"1 000", false}, {"--1", false},  {"1e5", false},   {"+1", false},
-        {"12a", false},   {"-,", true},    {",", false},     {" 1", false},
+        {"12", true},  {"12,", true},    {"-,5", true},    {"-3,25", true}, {"0", true},
+        {"-0", true},  {"007", true},    {"", false},      {"-", false},    {",5", false},
+        {"5-", false}, {"1,2,3", false}, {"1 000", false}, {"--1", false},  {"1e5", false},
+        {"+1", false}, {"12a", false},   {"-,", true},     {",", false},    {" 1", false},
     };
     for (const char* sep : {",", "."}) {
         for (const auto& [text, expected] : rows) {
@@ -85,9 +85,9 @@ void TestEntryRules::parse_data()
         double expected;
     };
     const Row rows[] = {
-        {"12", true, 12},      {"12,", true, 12},    {"-,5", true, -0.5},
+        {"12", true, 12},       {"12,", true, 12},      {"-,5", true, -0.5},
         {"-3,25", true, -3.25}, {"0,775", true, 0.775}, {"-,", true, 0},
-        {"1,2,3", false, 0},   {"", false, 0},       {"abc", false, 0},
+        {"1,2,3", false, 0},    {"", false, 0},         {"abc", false, 0},
     };
     for (const char* sep : {",", "."}) {
         for (const Row& r : rows) {
@@ -103,7 +103,8 @@ void TestEntryRules::parse()
     QFETCH(QByteArray, separator);
     QFETCH(bool, valid);
     QFETCH(double, expected);
-    const std::optional<double> value = kv::parseNumber(text.toStdString(), separator.toStdString());
+    const std::optional<double> value =
+        kv::parseNumber(text.toStdString(), separator.toStdString());
     QCOMPARE(value.has_value(), valid);
     if (valid)
         QCOMPARE(*value, expected);
@@ -157,8 +158,8 @@ void TestEntryRules::clamp_data()
     QTest::newRow("below negative bound") << -1000.0 << 1000.0 << -2000.0 << -1000.0;
     QTest::newRow("equal bounds take anything") << 0.0 << 0.0 << -123456.0 << -123456.0;
     QTest::newRow("equal bounds, large") << 5.0 << 5.0 << 1e300 << 1e300;
-    QTest::newRow("infinity clamps") << 0.0 << 1000.0 << std::numeric_limits<double>::infinity()
-                                     << 1000.0;
+    QTest::newRow("infinity clamps")
+        << 0.0 << 1000.0 << std::numeric_limits<double>::infinity() << 1000.0;
 }
 
 void TestEntryRules::clamp()
@@ -179,31 +180,29 @@ void TestEntryRules::keyFilter_data()
 
     QTest::newRow("digit") << QByteArray("7") << QByteArray("12") << QByteArray(",") << true;
     QTest::newRow("separator") << QByteArray(",") << QByteArray("12") << QByteArray(",") << true;
-    QTest::newRow("second separator") << QByteArray(",") << QByteArray("1,2") << QByteArray(",")
-                                      << false;
-    QTest::newRow("point under comma") << QByteArray(".") << QByteArray("12") << QByteArray(",")
-                                       << false;
-    QTest::newRow("comma under point") << QByteArray(",") << QByteArray("12") << QByteArray(".")
-                                       << false;
-    QTest::newRow("point under point") << QByteArray(".") << QByteArray("12") << QByteArray(".")
-                                       << true;
+    QTest::newRow("second separator")
+        << QByteArray(",") << QByteArray("1,2") << QByteArray(",") << false;
+    QTest::newRow("point under comma")
+        << QByteArray(".") << QByteArray("12") << QByteArray(",") << false;
+    QTest::newRow("comma under point")
+        << QByteArray(",") << QByteArray("12") << QByteArray(".") << false;
+    QTest::newRow("point under point")
+        << QByteArray(".") << QByteArray("12") << QByteArray(".") << true;
     QTest::newRow("minus") << QByteArray("-") << QByteArray("12") << QByteArray(",") << true;
     QTest::newRow("second minus") << QByteArray("-") << QByteArray("-12") << QByteArray(",")
                                   << false;
-    QTest::newRow("minus in empty") << QByteArray("-") << QByteArray("") << QByteArray(",")
-                                    << true;
+    QTest::newRow("minus in empty") << QByteArray("-") << QByteArray("") << QByteArray(",") << true;
     QTest::newRow("letter") << QByteArray("a") << QByteArray("") << QByteArray(",") << false;
     QTest::newRow("blank") << QByteArray(" ") << QByteArray("1") << QByteArray(",") << false;
     QTest::newRow("plus") << QByteArray("+") << QByteArray("1") << QByteArray(",") << false;
-    QTest::newRow("carriage return") << QByteArray("\r") << QByteArray("1") << QByteArray(",")
-                                     << false;
-    QTest::newRow("line feed") << QByteArray("\n") << QByteArray("1") << QByteArray(",")
-                               << false;
+    QTest::newRow("carriage return")
+        << QByteArray("\r") << QByteArray("1") << QByteArray(",") << false;
+    QTest::newRow("line feed") << QByteArray("\n") << QByteArray("1") << QByteArray(",") << false;
     QTest::newRow("backspace") << QByteArray("\b") << QByteArray("1") << QByteArray(",") << true;
     QTest::newRow("ctrl+v") << QByteArray("\x16") << QByteArray("1") << QByteArray(",") << true;
     QTest::newRow("no character") << QByteArray("") << QByteArray("1") << QByteArray(",") << true;
-    QTest::newRow("non-ASCII letter") << QByteArray("\xC3\xA9") << QByteArray("1")
-                                      << QByteArray(",") << false;
+    QTest::newRow("non-ASCII letter")
+        << QByteArray("\xC3\xA9") << QByteArray("1") << QByteArray(",") << false;
 }
 
 void TestEntryRules::keyFilter()
@@ -212,9 +211,9 @@ void TestEntryRules::keyFilter()
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, separator);
     QFETCH(bool, accepted);
-    QCOMPARE(kv::acceptsTypedCharacter(typed.toStdString(), text.toStdString(),
-                                       separator.toStdString()),
-             accepted);
+    QCOMPARE(
+        kv::acceptsTypedCharacter(typed.toStdString(), text.toStdString(), separator.toStdString()),
+        accepted);
 }
 
 void TestEntryRules::typedText_data()

@@ -11,7 +11,8 @@
 
 using namespace std::string_literals;
 
-namespace {
+namespace
+{
 
 // Rows are written with "," as the separator; every row runs again with "."
 // in its place.
@@ -109,15 +110,14 @@ void TestNumberFormat::pattern_data()
         {"literal E stays text", "#0.## Eb", 1.5L, "1,5 Eb"},
         // A single-precision value is shown with the digits it holds.
         {"float 0.1", "#0.### dBu", static_cast<long double>(0.1f), "0,1 dBu"},
-        {"float 1.255 rounds on its stored digits", "#0.## dB",
-         static_cast<long double>(1.255f), "1,25 dB"},
+        {"float 1.255 rounds on its stored digits", "#0.## dB", static_cast<long double>(1.255f),
+         "1,25 dB"},
         {"no decimals", "#0 x", 2.5L, "3 x"},
         {"zero placeholders pad", "0.00", 2.5L, "2,50"},
     };
     for (const Row& r : rows) {
-        addBothSeparators(r.name, r.expected, [&](QTestData& row) {
-            row << QByteArray(r.pattern) << r.x;
-        });
+        addBothSeparators(r.name, r.expected,
+                          [&](QTestData& row) { row << QByteArray(r.pattern) << r.x; });
     }
 }
 
@@ -206,8 +206,7 @@ void TestNumberFormat::fixed_data()
         {"infinite", inf, 2, "INF"},
     };
     for (const Row& r : rows) {
-        addBothSeparators(r.name, r.expected,
-                          [&](QTestData& row) { row << r.x << r.decimals; });
+        addBothSeparators(r.name, r.expected, [&](QTestData& row) { row << r.x << r.decimals; });
     }
 }
 

@@ -7,7 +7,8 @@
 #include <charconv>
 #include <cmath>
 
-namespace kv {
+namespace kv
+{
 
 CalcKey digitKey(int digit)
 {
@@ -54,8 +55,8 @@ std::string CalcEngine::display(std::string_view sep) const
 
 int CalcEngine::typedDigitCount() const
 {
-    return static_cast<int>(std::count_if(entry_.begin(), entry_.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; }));
+    return static_cast<int>(
+        std::count_if(entry_.begin(), entry_.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 void CalcEngine::typeDigit(char digit)
@@ -168,7 +169,8 @@ void CalcEngine::equals()
 void CalcEngine::press(CalcKey key)
 {
     if (key >= CalcKey::Digit0 && key <= CalcKey::Digit9) {
-        typeDigit(static_cast<char>('0' + static_cast<int>(key) - static_cast<int>(CalcKey::Digit0)));
+        typeDigit(
+            static_cast<char>('0' + static_cast<int>(key) - static_cast<int>(CalcKey::Digit0)));
         return;
     }
     switch (key) {
@@ -244,7 +246,7 @@ void CalcEngine::press(CalcKey key)
         if (!entry_.empty()) {
             entry_.pop_back();
             if (entry_.empty() || entry_ == "-")
-                entry_ = "0";
+                entry_.assign(1, '0'); // assign(): GCC 12 warns wrongly on operator=
         }
         break;
     case CalcKey::MemoryAdd:

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace kv {
+namespace kv
+{
 
 enum class CalcKey {
     Digit0,
@@ -39,7 +40,8 @@ enum class CalcKey {
 
 CalcKey digitKey(int digit);
 
-class CalcEngine {
+class CalcEngine
+{
 public:
     // Error texts shown in the display.
     static constexpr std::string_view DivisionByZeroText = "Nullával nem lehet osztani";
@@ -77,8 +79,8 @@ private:
     int typedDigitCount() const;
 
     int precision_ = 15;
-    std::string entry_;    // digits typed so far, "." as separator; empty when not typing
-    double shown_ = 0;     // the displayed number when not typing
+    std::string entry_; // digits typed so far, "." as separator; empty when not typing
+    double shown_ = 0;  // the displayed number when not typing
     double accumulator_ = 0;
     Op pending_ = Op::None;
     bool awaitingOperand_ = false; // an operator was just pressed

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 
-namespace kv {
-namespace {
+namespace kv
+{
+namespace
+{
 
 bool isDigit(char c)
 {

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace kv {
+namespace kv
+{
 
 struct Range {
     double min = 0;

@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-namespace kv {
-namespace {
+namespace kv
+{
+namespace
+{
 
 // A finite number as decimal digits: value = 0.d1d2d3... x 10^exponent.
 struct Digits {
@@ -32,8 +34,8 @@ Digits digits18(long double x)
     if (magnitude == 0)
         return d;
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, 17);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
     const char* p = buffer;
     for (; p != result.ptr && *p != 'e'; ++p) {
         if (*p >= '0' && *p <= '9')

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-namespace kv {
+namespace kv
+{
 
 // Formats x with a number pattern such as "#0.## dB": integer placeholders
 // ("#" and "0"), an optional "." followed by decimal placeholders, then literal
@@ -21,8 +22,7 @@ std::string formatFloat(std::string_view pattern, long double x, std::string_vie
 std::string floatToText(long double x, std::string_view decimalSeparator);
 
 // The general conversion with a chosen number of significant digits (1 to 18).
-std::string floatToGeneral(long double x, int significantDigits,
-                           std::string_view decimalSeparator);
+std::string floatToGeneral(long double x, int significantDigits, std::string_view decimalSeparator);
 
 // Fixed-decimals conversion: exactly `decimals` decimals (at most 15
 // significant digits are kept), no thousands separators.
