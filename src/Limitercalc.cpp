@@ -17,10 +17,12 @@ int MessageComponent::showRefusal() const
     return kv::showRefusalMessage(owner_);
 }
 
-TLimiter::TLimiter(QWidget* parent, Clock now)
+TLimiter::TLimiter(QWidget* parent, Clock now, const QLocale& userLocale)
     : kv::SkinForm(parent), bsSkinMessage1(this), now_(std::move(now))
 {
     setObjectName(QStringLiteral("Limiter"));
+    if (userLocale != QLocale()) // otherwise follow the user's locale and its changes
+        setLocale(userLocale);
     setWindowTitle(QStringLiteral("Kvintora kalkulátor"));
     setClientSize(QSize(398, 335));
 

@@ -7,6 +7,7 @@
 #include "skinform.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 #include <array>
 #include <cstdint>
@@ -50,9 +51,11 @@ class TLimiter : public kv::SkinForm
 public:
     using Clock = std::function<QDateTime()>;
 
-    // `now` gives the time the clock shows (the local time unless a test
-    // hands in its own).
-    explicit TLimiter(QWidget* parent = nullptr, Clock now = &QDateTime::currentDateTime);
+    // `now` gives the time the clock shows and `locale` the number and time
+    // format (the local time and the user's locale unless a test hands in
+    // its own).
+    explicit TLimiter(QWidget* parent = nullptr, Clock now = &QDateTime::currentDateTime,
+                      const QLocale& locale = QLocale());
     ~TLimiter() override;
 
     // Called by the maker panel's click: shows the about box. The window

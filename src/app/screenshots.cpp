@@ -15,8 +15,8 @@ int main(int argc, char* argv[])
     QDir().mkpath(folder);
 
     // The pictures show the designed locale, whatever the machine's.
-    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
-    TLimiter window;
+    TLimiter window(nullptr, &QDateTime::currentDateTime,
+                    QLocale(QLocale::Hungarian, QLocale::Hungary));
     window.show();
     const char* names[] = {"spl", "gain", "limiter", "uri"};
     for (int page = 0; page < 4; ++page) {
