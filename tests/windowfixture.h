@@ -7,7 +7,9 @@
 #include "numericedit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -68,14 +70,18 @@ struct WindowFixture {
         return rightDialog ? watch.count() : -1;
     }
 
-    // Picks a list row as the user does, from the keyboard.
+    // Picks a list row as the user does: opens the drop-down part, moves to
+    // the row and presses Enter.
     void pick(const char* name, int row) const
     {
         auto* list = find<QComboBox>(name);
         QVERIFY2(list, name);
-        const int steps = row - list->currentIndex();
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(list, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        view->setCurrentIndex(list->model()->index(row, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
         QCOMPARE(list->currentIndex(), row);
     }
 
