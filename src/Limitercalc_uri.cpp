@@ -296,7 +296,9 @@ void TLimiter::bsssbUIClick()
     for (int i = 0; i < n; ++i)
         *members[i] = parts[i];
     for (int i = 0; i < n; ++i) {
-        bssLUIn[i]->setText(QStringLiteral("%1%2:").arg(series ? u'U' : u'I').arg(i + 1));
+        bssLUIn[i]->setText(QStringLiteral("%1%2:")
+                                .arg(series ? QStringLiteral("U") : QStringLiteral("I"))
+                                .arg(i + 1));
         bssEUIn[i]->setText(
             form::patterned(series ? "##0.## V" : "##0.## A", *members[i], separator));
     }
