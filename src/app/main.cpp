@@ -1,4 +1,6 @@
-// Program entry: the application object, the main window, the event loop.
+// Program entry: the application object, the main window, the about box,
+// the event loop.
+#include "Aboutus.h"
 #include "Limitercalc.h"
 #include "guardedapplication.h"
 #include "skin.h"
@@ -10,6 +12,8 @@ int main(int argc, char* argv[])
         kv::GuardedApplication::setApplicationDisplayName(QStringLiteral("Kvintora kalkulátor"));
         kv::applySkin(app);
         TLimiter Limiter;
+        TFAboutUs FAboutUs; // hidden until the maker panel is clicked
+        Limiter.showAboutBox = [&FAboutUs] { FAboutUs.showAndRaise(); };
         Limiter.show();
         kv::GuardedApplication::exec();
     } catch (const std::exception& error) {

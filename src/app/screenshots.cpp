@@ -1,5 +1,6 @@
 // Renders the main window's pages to PNG files, for the documentation:
 //   kvintora-screenshots OUTPUT_FOLDER
+#include "Aboutus.h"
 #include "Limitercalc.h"
 #include "guardedapplication.h"
 #include "skin.h"
@@ -24,5 +25,11 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         window.grab().save(QDir(folder).filePath(QStringLiteral("%1.png").arg(names[page])));
     }
+    // The version comes from the calculator beside this tool.
+    TFAboutUs about(nullptr, QDir(QCoreApplication::applicationDirPath()).filePath("kvintora"));
+    about.showAndRaise();
+    about.FormActivate();
+    QApplication::processEvents();
+    about.grab().save(QDir(folder).filePath(QStringLiteral("about.png")));
     return 0;
 }
