@@ -1,7 +1,7 @@
 // Version resources: building and querying one, finding it in PE files and
 // in our own executable, the reader component, and hostile input.
 #include "Sxversioninfo.h"
-#include "pebuilder.h"
+#include "resourcefiles.h"
 #include "versionresource.h"
 
 #include <QDir>
@@ -73,6 +73,8 @@ class TestVersionInfo : public QObject
 private slots:
     void buildAndQuery();
     void findsTheResourceInAPeFile();
+    void findsTheResourceInElfFiles_data();
+    void findsTheResourceInElfFiles();
     void ownExecutableCarriesItsResource();
     void readerByBareNameFromTheProgramsFolder();
     void readerFromAnotherFolderReadsNothing();
@@ -117,6 +119,37 @@ void TestVersionInfo::findsTheResourceInAPeFile()
 
     // Only the version type is taken.
     QVERIFY(!kv::findVersionResource(kv::MemorySource(testing::buildPe(resource, 24))));
+}
+
+void TestVersionInfo::findsTheResourceInElfFiles_data()
+{
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<bool>("bigEndian");
+    QTest::newRow("64-bit little-endian") << true << false;
+    QTest::newRow("64-bit big-endian") << true << true;
+    QTest::newRow("32-bit little-endian") << false << false;
+    QTest::newRow("32-bit big-endian") << false << true;
+}
+
+void TestVersionInfo::findsTheResourceInElfFiles()
+{
+    QFETCH(bool, wide);
+    QFETCH(bool, bigEndian);
+    const std::vector<std::uint8_t> resource = kv::buildVersionResource(sampleInfo());
+    const auto elf = testing::buildElf(resource, wide, bigEndian);
+    QCOMPARE(kv::findVersionResource(kv::MemorySource(elf)), resource);
+    // Another section name, or one that only starts with ours, is not it.
+    QVERIFY(!kv::findVersionResource(
+        kv::MemorySource(testing::buildElf(resource, wide, bigEndian, ".data"))));
+    QVERIFY(!kv::findVersionResource(
+        kv::MemorySource(testing::buildElf(resource, wide, bigEndian, ".kvversion2"))));
+    // Every truncation is handled: found only while what is read is whole.
+    for (std::size_t length = 0; length < elf.size(); ++length) {
+        const std::span<const std::uint8_t> cut(elf.data(), length);
+        const auto found = kv::findVersionResource(kv::MemorySource(cut));
+        if (found)
+            QCOMPARE(*found, resource);
+    }
 }
 
 void TestVersionInfo::ownExecutableCarriesItsResource()

@@ -460,7 +460,8 @@ bool MemorySource::read(std::uint64_t offset, std::size_t count, std::uint8_t* o
 {
     if (offset > bytes_.size() || count > bytes_.size() - offset)
         return false;
-    std::memcpy(out, bytes_.data() + offset, count);
+    if (count > 0)
+        std::memcpy(out, bytes_.data() + offset, count);
     return true;
 }
 

@@ -1,9 +1,10 @@
-// Builds small Windows PE files holding a given version resource, for tests
-// and for the fuzzing corpus.
+// Builds small Windows PE files and ELF files holding a given version
+// resource, for tests and for the fuzzing corpus.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace testing
@@ -79,6 +80,76 @@ inline std::vector<std::uint8_t> buildPe(const std::vector<std::uint8_t>& resour
     put32(pe, sectionAt + 20, rawAt);                                   // raw offset
     pe.insert(pe.end(), rsrc.begin(), rsrc.end());
     return pe;
+}
+
+inline void putN(std::vector<std::uint8_t>& out, std::size_t at, std::uint64_t v, std::size_t bytes,
+                 bool bigEndian)
+{
+    if (out.size() < at + bytes)
+        out.resize(at + bytes);
+    for (std::size_t i = 0; i < bytes; ++i) {
+        const std::size_t index = bigEndian ? at + bytes - 1 - i : at + i;
+        out[index] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFF);
+    }
+}
+
+// An ELF file (32- or 64-bit, either byte order) whose sections are the
+// null section, ".shstrtab" and `sectionName` holding `resource`.
+inline std::vector<std::uint8_t> buildElf(const std::vector<std::uint8_t>& resource, bool wide,
+                                          bool bigEndian, const char* sectionName = ".kvversion")
+{
+    const std::size_t word = wide ? 8 : 4;
+    const std::size_t headerSize = wide ? 0x40 : 0x34;
+    const std::size_t entrySize = wide ? 0x40 : 0x28;
+    std::vector<std::uint8_t> elf(headerSize, 0);
+    const std::uint8_t ident[] = {
+        0x7F, 'E', 'L', 'F', std::uint8_t(wide ? 2 : 1), std::uint8_t(bigEndian ? 2 : 1), 1};
+    std::memcpy(elf.data(), ident, sizeof ident);
+    auto put = [&](std::size_t at, std::uint64_t v, std::size_t bytes) {
+        putN(elf, at, v, bytes, bigEndian);
+    };
+    put(16, 2, 2); // executable
+    put(20, 1, 4);
+
+    std::vector<std::uint8_t> names{0};
+    const std::size_t namesName = names.size();
+    for (const char c : std::string(".shstrtab"))
+        names.push_back(static_cast<std::uint8_t>(c));
+    names.push_back(0);
+    const std::size_t resourceName = names.size();
+    for (const char* c = sectionName; *c; ++c)
+        names.push_back(static_cast<std::uint8_t>(*c));
+    names.push_back(0);
+
+    const std::size_t namesAt = elf.size();
+    elf.insert(elf.end(), names.begin(), names.end());
+    while (elf.size() % 8 != 0)
+        elf.push_back(0);
+    const std::size_t resourceAt = elf.size();
+    elf.insert(elf.end(), resource.begin(), resource.end());
+    while (elf.size() % 8 != 0)
+        elf.push_back(0);
+    const std::size_t sectionsAt = elf.size();
+    elf.resize(sectionsAt + 3 * entrySize, 0);
+
+    const std::size_t offsetField = wide ? 0x18 : 0x10;
+    const std::size_t sizeField = wide ? 0x20 : 0x14;
+    auto section = [&](std::size_t index, std::size_t name, std::uint32_t type, std::size_t offset,
+                       std::size_t size) {
+        const std::size_t at = sectionsAt + index * entrySize;
+        put(at, name, 4);
+        put(at + 4, type, 4);
+        put(at + offsetField, offset, word);
+        put(at + sizeField, size, word);
+    };
+    section(1, namesName, 3, namesAt, names.size());          // string table
+    section(2, resourceName, 1, resourceAt, resource.size()); // program data
+    put(wide ? 0x28 : 0x20, sectionsAt, word);                // section headers
+    put(wide ? 0x34 : 0x28, headerSize, 2);                   // header size
+    put(wide ? 0x3A : 0x2E, entrySize, 2);
+    put(wide ? 0x3C : 0x30, 3, 2); // sections
+    put(wide ? 0x3E : 0x32, 1, 2); // names section
+    return elf;
 }
 
 } // namespace testing
