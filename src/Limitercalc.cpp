@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -31,6 +32,13 @@ TLimiter::TLimiter(QWidget* parent, Clock now, const QLocale& userLocale)
     buildGainPage();
     buildLimiterPage();
     buildUriPage();
+
+    auto* calculate = new QShortcut(QKeySequence(Qt::Key_F9), this);
+    calculate->setObjectName(QStringLiteral("calculateShortcut"));
+    connect(calculate, &QShortcut::activated, this, &TLimiter::pressCalculate);
+    auto* clear = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    clear->setObjectName(QStringLiteral("clearShortcut"));
+    connect(clear, &QShortcut::activated, this, &TLimiter::pressClear);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -125,6 +133,22 @@ QString TLimiter::clockText(const QDateTime& moment, const QLocale& locale)
     return QString::fromStdString(kv::clockText(date.year(), date.month(), date.day(), time.hour(),
                                                 time.minute(), time.second(),
                                                 separator.toStdString()));
+}
+
+void TLimiter::pressCalculate()
+{
+    QAbstractButton* buttons[] = {bsssbSPLCal, bsssbCalcEr, bsssbLimiter,
+                                  bsssbUI->isHidden() ? bsssbEllenallas : bsssbUI};
+    QAbstractButton* button = buttons[std::clamp(bsSkinPageControl1->currentIndex(), 0, 3)];
+    if (button->isEnabled())
+        button->click();
+}
+
+void TLimiter::pressClear()
+{
+    QAbstractButton* buttons[] = {bsSkinSpeedButton3, bsSkinSpeedButton5, bsssbClearLim,
+                                  bsssbURIClear};
+    buttons[std::clamp(bsSkinPageControl1->currentIndex(), 0, 3)]->click();
 }
 
 void TLimiter::Timer1Timer()

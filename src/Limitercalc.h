@@ -18,13 +18,13 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QTabWidget;
 class QTimer;
 
 namespace kv
 {
 class FramedLabel;
+class HistoryList;
 class NumericEdit;
 class PictureBox;
 class RadioGroup;
@@ -94,7 +94,7 @@ public:
     QLineEdit* bssEH;
     kv::FramedLabel* bsSkinLabel6;
     QLineEdit* bssEPl;
-    QListWidget* bsslbSPL;
+    kv::HistoryList* bsslbSPL;
     kv::SpeedButton* bsSkinSpeedButton1;
 
     // --- Amplifier gain page -------------------------------------------------
@@ -112,7 +112,7 @@ public:
     kv::SpeedButton* bsSkinSpeedButton5;
     kv::FramedLabel* bsSkinLabel10;
     QLineEdit* bssEEE;
-    QListWidget* bsslbErosites;
+    kv::HistoryList* bsslbErosites;
     kv::SpeedButton* bsSkinSpeedButton2;
 
     // --- Limiter page --------------------------------------------------------
@@ -201,6 +201,11 @@ public:
     void bsscEIEnter();
     void bsscEUEnter();
     void bsssbUIClick();
+
+    // F9 and F8: the visible page's calculate and clear-inputs buttons (on
+    // the URI page the distribution's calculate button once it is shown).
+    void pressCalculate();
+    void pressClear();
 
     // The clock panel's text for a moment, with the locale's time separator.
     static QString clockText(const QDateTime& moment, const QLocale& locale);

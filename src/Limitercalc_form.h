@@ -5,6 +5,7 @@
 #include "numberformat.h"
 #include "numericedit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QRect>
 #include <QString>
@@ -50,6 +51,17 @@ inline QLineEdit* resultField(QWidget* parent, const char* name, const QRect& ge
     auto* field = place<QLineEdit>(parent, name, geometry);
     field->setReadOnly(true);
     return field;
+}
+
+// Names a control after the label that captions it (without the colon), for
+// assistive technology, and makes the label its buddy.
+inline void name(QWidget* control, QLabel* caption)
+{
+    QString text = caption->text().trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    control->setAccessibleName(text);
+    caption->setBuddy(control);
 }
 
 // A number written with a number pattern and the given decimal separator.

@@ -114,6 +114,18 @@ void TLimiter::buildLimiterPage()
                                   QStringLiteral("Küszöbszint:"));
     bssELH = form::resultField(bsSkinPanel7, "bssELH", QRect(78, 109, 112, 19));
 
+    form::name(bsscEP, bsSkinStdLabel8);
+    form::name(bsscER, bsSkinStdLabel9);
+    form::name(bsscEG, bsSkinStdLabel10);
+    form::name(bssceOffset, bsSkinLabel16);
+    form::name(bssELH, bsSkinLabel15);
+    bsslCPP->setAccessibleName(QStringLiteral("CPP"));
+    bsslRMS->setAccessibleName(QStringLiteral("RMS"));
+    bsslUmaxV->setAccessibleName(QStringLiteral("Umax (V)"));
+    bsslUmaxdBu->setAccessibleName(QStringLiteral("Umax (dBu)"));
+    bsssbLimiter->setAccessibleName(QStringLiteral("Számítás"));
+    bsssbClearLim->setAccessibleName(QStringLiteral("Törlés"));
+
     connect(bssCBHT, &QComboBox::currentIndexChanged, this, &TLimiter::bssCBHTChange);
     connect(bssCBE, &QComboBox::currentIndexChanged, this, &TLimiter::bssCBEChange);
     connect(bssCRBhid, &QCheckBox::clicked, this, &TLimiter::bssCRBhidClick);

@@ -2,12 +2,12 @@
 #include "Limitercalc.h"
 
 #include "Limitercalc_form.h"
+#include "historylist.h"
 #include "pagecalc.h"
 #include "skin.h"
 #include "skincontrols.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 #include <cmath>
 
@@ -66,10 +66,20 @@ void TLimiter::buildSplPage()
     bsSkinLabel6 = place<kv::FramedLabel>(out, "bsSkinLabel6", QRect(102, 47, 112, RowH),
                                           QStringLiteral("Hangnyomás Xm:"));
     bssEPl = form::resultField(out, "bssEPl", QRect(218, 47, 154, RowH));
-    bsslbSPL = place<QListWidget>(out, "bsslbSPL", QRect(8, 72, 326, 74));
-    bsslbSPL->setSelectionMode(QAbstractItemView::SingleSelection);
+    bsslbSPL = place<kv::HistoryList>(out, "bsslbSPL", QRect(8, 72, 326, 74));
     bsSkinSpeedButton1 =
         place<kv::SpeedButton>(out, "bsSkinSpeedButton1", QRect(338, 72, 34, 74), kv::TrashEmpty);
+
+    form::name(bssEnev, bsSkinLabel1);
+    form::name(bsscEmaxP, bsSkinLabel2);
+    form::name(bsscEE, bsSkinLabel3);
+    form::name(bsscET, bsSkinLabel4);
+    form::name(bssEH, bsSkinLabel5);
+    form::name(bssEPl, bsSkinLabel6);
+    bsslbSPL->setAccessibleName(QStringLiteral("Előzmények"));
+    bsssbSPLCal->setAccessibleName(QStringLiteral("Számítás"));
+    bsSkinSpeedButton3->setAccessibleName(QStringLiteral("Bemenetek törlése"));
+    bsSkinSpeedButton1->setAccessibleName(QStringLiteral("Előzmények törlése"));
 
     connect(bsssbSPLCal, &QToolButton::clicked, this, &TLimiter::bsssbSPLCalClick);
     connect(bsSkinSpeedButton3, &QToolButton::clicked, this, &TLimiter::bsSkinSpeedButton3Click);
@@ -171,10 +181,18 @@ void TLimiter::buildGainPage()
     bsSkinLabel10 = place<kv::FramedLabel>(out, "bsSkinLabel10", QRect(102, 36, 112, RowH),
                                            QStringLiteral("Erősítés:"));
     bssEEE = form::resultField(out, "bssEEE", QRect(218, 36, 154, RowH));
-    bsslbErosites = place<QListWidget>(out, "bsslbErosites", QRect(8, 72, 326, 74));
-    bsslbErosites->setSelectionMode(QAbstractItemView::SingleSelection);
+    bsslbErosites = place<kv::HistoryList>(out, "bsslbErosites", QRect(8, 72, 326, 74));
     bsSkinSpeedButton2 =
         place<kv::SpeedButton>(out, "bsSkinSpeedButton2", QRect(338, 72, 34, 74), kv::TrashEmpty);
+
+    form::name(bssEEnev, bsSkinLabel7);
+    form::name(bsscEEP, bsSkinLabel8);
+    form::name(bsscEEU, bsSkinLabel9);
+    form::name(bssEEE, bsSkinLabel10);
+    bsslbErosites->setAccessibleName(QStringLiteral("Előzmények"));
+    bsssbCalcEr->setAccessibleName(QStringLiteral("Számítás"));
+    bsSkinSpeedButton5->setAccessibleName(QStringLiteral("Bemenetek törlése"));
+    bsSkinSpeedButton2->setAccessibleName(QStringLiteral("Előzmények törlése"));
 
     connect(bsssbCalcEr, &QToolButton::clicked, this, &TLimiter::bsssbCalcErClick);
     connect(bsSkinSpeedButton5, &QToolButton::clicked, this, &TLimiter::bsSkinSpeedButton5Click);

@@ -106,6 +106,20 @@ void TLimiter::buildUriPage()
         bssEUIn[i]->hide();
     }
 
+    for (int i = 0; i < 4; ++i)
+        form::name(bsscERn[i], LRn[i]);
+    bssEEeredo->setAccessibleName(QStringLiteral("Eredő ellenállás"));
+    bsssbEllenallas->setAccessibleName(QStringLiteral("Eredő ellenállás számítása"));
+    bsssbURIClear->setAccessibleName(QStringLiteral("Törlés"));
+    IE->setAccessibleName(QStringLiteral("Kapcsolási rajz"));
+    RGE->setAccessibleName(QStringLiteral("Adott mennyiség"));
+    bsscEI->setAccessibleName(QStringLiteral("I"));
+    bsscEU->setAccessibleName(QStringLiteral("U"));
+    bsssbUI->setAccessibleName(QStringLiteral("Eloszlás számítása"));
+    bssEUI->setAccessibleName(QStringLiteral("Eredmény"));
+    for (int i = 0; i < 4; ++i)
+        bssEUIn[i]->setAccessibleName(QStringLiteral("Eredmény %1").arg(i + 1));
+
     connect(bssCBkapcsT, &QComboBox::currentIndexChanged, this, &TLimiter::bssCBkapcsTChange);
     connect(bsssbEllenallas, &QToolButton::clicked, this, &TLimiter::bsssbEllenallasClick);
     connect(bsssbURIClear, &QToolButton::clicked, this, &TLimiter::bsssbURIClearClick);
@@ -280,9 +294,11 @@ void TLimiter::bsssbUIClick()
     if (given == 0) {
         bssEUI->setText(form::patterned("###0.## V", U, separator));
         bssLUI->setText(QStringLiteral("U ="));
+        bssEUI->setAccessibleName(QStringLiteral("U"));
     } else {
         bssEUI->setText(form::patterned("##0.## A", I, separator));
         bssLUI->setText(QStringLiteral("I ="));
+        bssEUI->setAccessibleName(QStringLiteral("I"));
     }
     if (n == 0)
         return;
@@ -301,5 +317,6 @@ void TLimiter::bsssbUIClick()
                                 .arg(i + 1));
         bssEUIn[i]->setText(
             form::patterned(series ? "##0.## V" : "##0.## A", *members[i], separator));
+        form::name(bssEUIn[i], bssLUIn[i]);
     }
 }

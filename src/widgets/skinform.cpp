@@ -80,7 +80,6 @@ QToolButton* CaptionBar::addButton(const char* name, const QString& accessibleNa
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(accessibleName);
-    button->setToolTip(accessibleName);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(captionGlyph(glyph));
     button->setIconSize(QSize(14, 14));
