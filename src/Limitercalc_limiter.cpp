@@ -110,9 +110,9 @@ void TLimiter::buildLimiterPage()
         place<kv::SpeedButton>(bsSkinPanel7, "bsssbLimiter", QRect(8, 66, 121, 41), kv::Calculate);
     bsssbClearLim = place<kv::SpeedButton>(bsSkinPanel7, "bsssbClearLim", QRect(133, 66, 36, 41),
                                            kv::TrashEmpty);
-    bsSkinLabel15 = place<QLabel>(bsSkinPanel7, "bsSkinLabel15", QRect(8, 109, 70, 19),
+    bsSkinLabel15 = place<QLabel>(bsSkinPanel7, "bsSkinLabel15", QRect(4, 109, 70, 19),
                                   QStringLiteral("Küszöbszint:"));
-    bssELH = form::resultField(bsSkinPanel7, "bssELH", QRect(78, 109, 112, 19));
+    bssELH = form::resultField(bsSkinPanel7, "bssELH", QRect(74, 109, 119, 19));
 
     form::name(bsscEP, bsSkinStdLabel8);
     form::name(bsscER, bsSkinStdLabel9);

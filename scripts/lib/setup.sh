@@ -10,6 +10,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     locales-all        # the tests switch the C library to a comma locale
     fonts-dejavu-core  # one font on every machine
+    dpkg-dev file      # the Debian package: dpkg-shlibdeps finds its dependencies
 )
 
 install_missing() {
