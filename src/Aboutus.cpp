@@ -209,37 +209,29 @@ bool TFAboutUs::event(QEvent* event)
 
 bool TFAboutUs::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched == lWEB || watched == lEmail) {
-        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-            watched == lWEB ? lWEBClick() : lEmailClick();
-            return true;
-        }
-        return event->type() == QEvent::MouseButtonPress;
-    }
-    if (watched != BMShapedForm1)
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse || (watched != lWEB && watched != lEmail && watched != BMShapedForm1))
         return QWidget::eventFilter(watched, event);
+    const auto* m = static_cast<QMouseEvent*>(event);
+
+    if (watched == lWEB || watched == lEmail) {
+        if (type == QEvent::MouseButtonRelease && m->button() == Qt::LeftButton)
+            watched == lWEB ? lWEBClick() : lEmailClick();
+        return true;
+    }
 
     // The picture: dragging moves the box, releasing the button is a click.
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton) {
-            pressed_ = true;
-            dragStart_ = mouse->globalPosition().toPoint();
-            windowStart_ = pos();
-        }
-        return true;
-    case QEvent::MouseMove:
-        if (pressed_ && mouse->buttons() == Qt::LeftButton)
-            move(windowStart_ + mouse->globalPosition().toPoint() - dragStart_);
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (pressed_ && mouse->button() == Qt::LeftButton) {
-            pressed_ = false;
-            BMShapedForm1Click();
-        }
-        return true;
-    default:
-        return QWidget::eventFilter(watched, event);
+    if (type == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
+        pressed_ = true;
+        dragStart_ = m->globalPosition().toPoint();
+        windowStart_ = pos();
+    } else if (type == QEvent::MouseMove && pressed_ && m->buttons() == Qt::LeftButton) {
+        move(windowStart_ + m->globalPosition().toPoint() - dragStart_);
+    } else if (type == QEvent::MouseButtonRelease && pressed_ && m->button() == Qt::LeftButton) {
+        pressed_ = false;
+        BMShapedForm1Click();
     }
+    return true;
 }

@@ -1,8 +1,6 @@
 // The main window as it starts: title, size, pages, clock, the preset lists'
-// first rows, the skinned caption bar, and the handling of an exception that
-// escapes an event handler.
+// first rows and the skinned caption bar.
 #include "circuitpicture.h"
-#include "guardedapplication.h"
 #include "radiogroup.h"
 #include "skin.h"
 #include "skincontrols.h"
@@ -32,7 +30,6 @@ private slots:
     void speedButtonImages();
     void makerPanelAsksForTheAboutBox();
     void captionBar();
-    void exceptionInAHandlerIsShownAndTheProgramGoesOn();
 };
 
 void TestMainWindow::startState_data()
@@ -291,41 +288,5 @@ void TestMainWindow::captionBar()
     QVERIFY(!f.window.isVisible());
 }
 
-namespace
-{
-
-class Throwing : public QWidget
-{
-protected:
-    void mousePressEvent(QMouseEvent*) override { throw std::runtime_error("Hibás művelet"); }
-};
-
-} // namespace
-
-void TestMainWindow::exceptionInAHandlerIsShownAndTheProgramGoesOn()
-{
-    WindowFixture f;
-    Throwing thrower;
-    thrower.show();
-    QString shownText;
-    testing::ModalWatch watch([&](QWidget* dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(dialog))
-            shownText = box->text();
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    QTest::mouseClick(&thrower, Qt::LeftButton);
-    QTRY_VERIFY(watch.seen());
-    QCOMPARE(shownText, QStringLiteral("Hibás művelet"));
-    // The window goes on working.
-    f.type("bsscEmaxP", QStringLiteral("100"));
-    QCOMPARE(f.window.bsscEmaxP->value(), 100.0);
-}
-
-int main(int argc, char** argv)
-{
-    kv::GuardedApplication app(argc, argv);
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
