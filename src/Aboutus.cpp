@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QShowEvent>
 #include <QUrl>
 
 namespace
@@ -73,8 +74,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QPoint& at, const QStr
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->move(at);
-    label->adjustSize();
+    label->move(at); // sized to its text when the box is first shown
     return label;
 }
 
@@ -103,7 +103,6 @@ TFAboutUs::TFAboutUs(QWidget* parent, const QString& executable)
     BMShapedForm1->setObjectName(QStringLiteral("BMShapedForm1"));
     BMShapedForm1->setGeometry(QRect(QPoint(0, 0), PictureSize));
     BMShapedForm1->installEventFilter(this);
-    setMask(shapeOf(picture()));
 
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setPixelSize(32);
@@ -142,6 +141,19 @@ QString TFAboutUs::webAddress()
 QString TFAboutUs::emailAddress()
 {
     return QStringLiteral("info@bravonix.hu");
+}
+
+void TFAboutUs::showEvent(QShowEvent* event)
+{
+    // The fonts and the shape are worked out when the box is first shown,
+    // not at start-up, when it is created hidden.
+    if (!prepared_) {
+        prepared_ = true;
+        setMask(shapeOf(picture()));
+        for (QLabel* label : BMShapedForm1->findChildren<QLabel*>())
+            label->adjustSize();
+    }
+    QWidget::showEvent(event);
 }
 
 void TFAboutUs::showAndRaise()

@@ -56,6 +56,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,4 +64,5 @@ private:
     QPoint dragStart_;
     QPoint windowStart_;
     bool pressed_ = false;
+    bool prepared_ = false;
 };

@@ -50,6 +50,10 @@ inline QLineEdit* resultField(QWidget* parent, const char* name, const QRect& ge
 {
     auto* field = place<QLineEdit>(parent, name, geometry);
     field->setReadOnly(true);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Active, QPalette::Base, QColor(0xf5, 0xf7, 0xfa));
+    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(0xf5, 0xf7, 0xfa));
+    field->setPalette(palette);
     return field;
 }
 

@@ -149,7 +149,10 @@ void TestAboutBox::shapeFollowsThePicture()
     QVERIFY(shape.contains(QPoint(150, 80)));
     QVERIFY(shape.contains(QPoint(150, 0))); // the top edge between the corners
     Fixture f;
+    f.openByMakerPanel();
+    QTRY_VERIFY(f.box.isVisible());
     QCOMPARE(f.box.mask(), shape);
+    QCOMPARE(f.box.Label6->size(), f.box.Label6->sizeHint()); // sized to its text
 }
 
 void TestAboutBox::clicksHideIt_data()

@@ -54,6 +54,16 @@ void TestMainWindow::startState()
     for (int i = 0; i < 4; ++i)
         QCOMPARE(w.bsSkinPageControl1->tabText(i), captions[i]);
 
+    // Every page holds its panels whole.
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QWidget* page :
+         {w.bsSkinTabSheet2, w.bsSkinTabSheet3, w.bsSkinTabSheet4, w.bsSkinTabSheet1}) {
+        w.bsSkinPageControl1->setCurrentWidget(page);
+        QApplication::processEvents();
+        for (kv::SkinPanel* panel : page->findChildren<kv::SkinPanel*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(page->rect().contains(panel->geometry()), qPrintable(panel->objectName()));
+    }
+
     // The clock is filled at once.
     QCOMPARE(w.bssspClock->text(), QStringLiteral("2026.03.05  09:07:03"));
     QCOMPARE(w.bsSkinStatusPanel2->text(), QStringLiteral("Bravonix"));

@@ -5,6 +5,7 @@
 #include "Limitercalc.h"
 #include "modalwatch.h"
 #include "numericedit.h"
+#include "skin.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -19,8 +20,8 @@ namespace testing
 
 struct WindowFixture {
     explicit WindowFixture(const QLocale& locale = commaLocale())
-        : window(
-              nullptr, [this] { return now; }, locale)
+        : skinned((kv::applySkin(*qApp), true)), window(
+                                                     nullptr, [this] { return now; }, locale)
     {
         window.show();
     }
@@ -113,6 +114,7 @@ struct WindowFixture {
     }
 
     QDateTime now{QDate(2026, 3, 5), QTime(9, 7, 3)};
+    bool skinned; // the program's look, as its entry sets it, before the window is built
     TLimiter window;
 };
 

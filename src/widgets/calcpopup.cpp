@@ -1,5 +1,7 @@
 #include "calcpopup.h"
 
+#include "skin.h"
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +19,9 @@ CalcPopup::CalcPopup(QWidget* owner, QWidget* toggleButton)
 {
     setObjectName(QStringLiteral("calculator"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::WindowText, QColor(skin::Border));
+    setPalette(framePalette);
     setFixedWidth(Width);
 
     auto* grid = new QGridLayout(this);
@@ -28,6 +33,14 @@ CalcPopup::CalcPopup(QWidget* owner, QWidget* toggleButton)
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     display_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     display_->setMinimumHeight(24);
+    display_->setAutoFillBackground(true);
+    QPalette displayPalette = display_->palette();
+    displayPalette.setColor(QPalette::Window, QColor(0xe9, 0xf6, 0xdf));
+    display_->setPalette(displayPalette);
+    QFont large = display_->font();
+    large.setPixelSize(14);
+    display_->setFont(large);
+    display_->setIndent(4);
     display_->setAccessibleName(QStringLiteral("Kijelző"));
     memoryMark_ = new QLabel(QStringLiteral("M"), this);
     memoryMark_->setObjectName(QStringLiteral("memoryMark"));

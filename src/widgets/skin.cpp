@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+#include <algorithm>
 
 #include <functional>
 
@@ -190,9 +193,33 @@ QIcon captionGlyph(int glyph)
     });
 }
 
+namespace
+{
+
+// Fusion with lower page tabs, so the pages keep their designed height.
+class SkinStyle : public QProxyStyle
+{
+public:
+    SkinStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_TabBarTab)
+            result.setHeight(std::min(result.height(), 21));
+        return result;
+    }
+};
+
+} // namespace
+
+// No style sheet: it would cost every widget a second polish at start-up.
+// Fusion with the skin's palette draws the standard controls; the skin's own
+// controls paint themselves.
 void applySkin(QApplication& app)
 {
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    app.setStyle(new SkinStyle);
 
     QPalette palette;
     const QColor face(skin::Face);
@@ -214,39 +241,16 @@ void applySkin(QApplication& app)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     app.setFont(font);
+}
 
-    app.setStyleSheet(QStringLiteral(R"(
-QTabWidget::pane { border: 1px solid #7f93b2; background: #dfe5ee; top: -1px; }
-QTabBar::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eef2f8, stop:1 #c9d4e4);
-               border: 1px solid #7f93b2; border-bottom: none; padding: 3px 12px; margin-right: 1px;
-               border-top-left-radius: 3px; border-top-right-radius: 3px; }
-QTabBar::tab:selected { background: #dfe5ee; color: #10305c; font-weight: bold; }
-QLineEdit { border: 1px solid #8a9bb5; border-radius: 2px; padding: 0 2px; background: white; }
-QLineEdit:focus { border-color: #3b5f94; }
-QLineEdit:disabled { background: #eef0f3; color: #7d8692; border-color: #b7c0cc; }
-QLineEdit[readOnly="true"] { background: #f5f7fa; }
-QComboBox { border: 1px solid #8a9bb5; border-radius: 2px; padding: 0 4px; background: white; }
-QComboBox:disabled { background: #eef0f3; color: #7d8692; }
-QListWidget { border: 1px solid #8a9bb5; background: white; }
-QLabel[framed="true"] { border: 1px solid #a3b1c6; border-radius: 2px; background: #eef2f8; padding: 0 3px; }
-QLabel[framed="true"]:disabled { color: #7d8692; }
-QToolButton[speed="true"] { border: 1px solid #8a9bb5; border-radius: 3px;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f9fc, stop:1 #d3dcea); }
-QToolButton[speed="true"]:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e0e8f4); }
-QToolButton[speed="true"]:pressed { background: #c3cfe2; }
-QToolButton[speed="true"]:disabled { background: #e6e9ee; border-color: #b7c0cc; }
-QPushButton { border: 1px solid #8a9bb5; border-radius: 3px; padding: 3px 10px;
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f9fc, stop:1 #d3dcea); }
-QPushButton:default { border-color: #3b5f94; }
-QPushButton:pressed { background: #c3cfe2; }
-QPushButton:disabled { color: #7d8692; background: #e6e9ee; }
-kv--CaptionBar QToolButton { border: none; border-radius: 3px; background: transparent; }
-kv--CaptionBar QToolButton:hover { background: rgba(255, 255, 255, 60); }
-kv--CaptionBar QToolButton#closeButton:hover { background: #c8372d; }
-kv--CaptionBar QLabel { color: white; font-weight: bold; }
-#calculator { background: #dfe5ee; border: 1px solid #274777; }
-#calculator QLabel#display { background: #e9f6df; font-size: 14px; padding: 0 4px; }
-)"));
+void paintFramedBackground(QPainter& painter, const QRect& rect, bool enabled)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(enabled ? QColor(0xa3, 0xb1, 0xc6) : QColor(0xc2, 0xca, 0xd6));
+    painter.setBrush(enabled ? QColor(0xee, 0xf2, 0xf8) : QColor(0xf1, 0xf3, 0xf6));
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.restore();
 }
 
 } // namespace kv

@@ -6,6 +6,7 @@
 #include <QIcon>
 
 class QApplication;
+class QPainter;
 
 namespace kv
 {
@@ -25,8 +26,11 @@ QIcon statusImage(int index);
 enum CaptionGlyph { GlyphMinimise, GlyphRollUp, GlyphRollDown, GlyphClose };
 QIcon captionGlyph(int glyph);
 
-// Style, palette, font and style sheet of the whole application.
+// Style, palette and font of the whole application.
 void applySkin(QApplication& app);
+
+// The rounded, lightly filled frame of a framed label.
+void paintFramedBackground(QPainter& painter, const QRect& rect, bool enabled);
 
 namespace skin
 {

@@ -12,7 +12,6 @@ namespace kv
 SpeedButton::SpeedButton(int imageIndex, QWidget* parent) : QToolButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    setProperty("speed", true);
     setIconSize(QSize(32, 32));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setImageIndex(imageIndex);
@@ -58,8 +57,17 @@ void SkinPanel::paintEvent(QPaintEvent*)
 
 FramedLabel::FramedLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    setProperty("framed", true);
     setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    setIndent(4);
+}
+
+void FramedLabel::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter p(this);
+        paintFramedBackground(p, rect(), isEnabled());
+    }
+    QLabel::paintEvent(event);
 }
 
 StatusPanel::StatusPanel(const QIcon& image, const QString& text, QWidget* parent)

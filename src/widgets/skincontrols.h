@@ -57,6 +57,9 @@ class FramedLabel : public QLabel
 
 public:
     explicit FramedLabel(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A status bar panel with an image and a text; it reports clicks.

@@ -47,6 +47,7 @@ CaptionBar::CaptionBar(SkinForm* form) : QWidget(form), form_(form)
     menuButton_->setObjectName(QStringLiteral("systemMenuButton"));
     menuButton_->setAccessibleName(QStringLiteral("Rendszermenü"));
     menuButton_->setFocusPolicy(Qt::NoFocus);
+    menuButton_->setAutoRaise(true);
     menuButton_->setIcon(buttonImage(Calculate));
     menuButton_->setIconSize(QSize(18, 18));
     menuButton_->setFixedSize(Height - 2, Height - 2);
@@ -55,6 +56,12 @@ CaptionBar::CaptionBar(SkinForm* form) : QWidget(form), form_(form)
 
     title_ = new QLabel(this);
     title_->setObjectName(QStringLiteral("captionTitle"));
+    QPalette titlePalette = title_->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    title_->setPalette(titlePalette);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(3, 1, 3, 1);
@@ -81,6 +88,7 @@ QToolButton* CaptionBar::addButton(const char* name, const QString& accessibleNa
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(accessibleName);
     button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
     button->setIcon(captionGlyph(glyph));
     button->setIconSize(QSize(14, 14));
     button->setFixedSize(Height - 4, Height - 4);
