@@ -296,6 +296,13 @@ void TestMainWindow::captionBar()
 
     QTest::mouseClick(bar->findChild<QToolButton*>("closeButton"), Qt::LeftButton);
     QVERIFY(!f.window.isVisible());
+
+    // Alt+F4 closes it too.
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QTest::keyClick(&f.window, Qt::Key_F4, Qt::AltModifier);
+    QVERIFY(!f.window.isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -38,6 +38,7 @@ CaptionBar::CaptionBar(SkinForm* form) : QWidget(form), form_(form)
     QAction* close = menu_->addAction(QStringLiteral("Bezárás"), form_, &QWidget::close);
     close->setObjectName(QStringLiteral("closeAction"));
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    addAction(close); // so that Alt+F4 works while the menu is closed
     connect(menu_, &QMenu::aboutToShow, this, [this, rollUp] {
         rollUp->setText(form_->isRolledUp() ? QStringLiteral("Legördítés")
                                             : QStringLiteral("Felgördítés"));
