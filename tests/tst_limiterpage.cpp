@@ -3,6 +3,7 @@
 #include "presets.h"
 #include "windowfixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 
 using testing::WindowFixture;
@@ -79,6 +80,15 @@ void TestLimiterPage::listTextsAreThePresetNames()
     QCOMPARE(f.window.bssCBHT->itemText(23), QStringLiteral("Zavav Hexa Low "));
     QCOMPARE(f.window.bssCBE->itemText(1), QStringLiteral("PC1004MKII"));
     QCOMPARE(f.window.bssCBL->itemText(4), QStringLiteral("LEM DX 26 Plus"));
+
+    // The drop-down part carries its caption line and shows 8 rows at a time.
+    QCOMPARE(f.window.bssCBHT->maxVisibleItems(), 8);
+    f.window.bssCBHT->showPopup();
+    auto* caption = f.window.bssCBHT->view()->parentWidget()->findChild<QLabel*>("dropDownCaption");
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QStringLiteral("A hangfal típusa"));
+    QTRY_VERIFY(caption->isVisible());
+    f.window.bssCBHT->hidePopup();
 }
 
 void TestLimiterPage::loudspeakerPresets_data()

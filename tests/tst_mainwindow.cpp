@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -54,8 +55,12 @@ void TestMainWindow::startState()
     for (int i = 0; i < 4; ++i)
         QCOMPARE(w.bsSkinPageControl1->tabText(i), captions[i]);
 
-    // Every page holds its panels whole.
+    // Centred on the desktop when first shown.
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint centre = w.screen()->availableGeometry().center();
+    QVERIFY((w.frameGeometry().center() - centre).manhattanLength() <= 2);
+
+    // Every page holds its panels whole.
     for (QWidget* page :
          {w.bsSkinTabSheet2, w.bsSkinTabSheet3, w.bsSkinTabSheet4, w.bsSkinTabSheet1}) {
         w.bsSkinPageControl1->setCurrentWidget(page);

@@ -34,6 +34,7 @@ private slots:
     void gainExamples_data();
     void gainExamples();
     void gainClearButtons();
+    void gainTinyVoltageIsRefused();
 };
 
 void TestSplGainPages::splExamples_data()
@@ -253,6 +254,19 @@ void TestSplGainPages::gainClearButtons()
     f.click("bsSkinSpeedButton2");
     QVERIFY(f.lines("bsslbErosites").isEmpty());
     QCOMPARE(f.window.bsSkinSpeedButton2->imageIndex(), int(kv::TrashEmpty));
+}
+
+void TestSplGainPages::gainTinyVoltageIsRefused()
+{
+    // 1e-320 V typed in full: the gain is past any number.
+    WindowFixture f;
+    f.type("bsscEEP", QStringLiteral("1000"));
+    f.type("bsscEEU", QStringLiteral("0,") + QString(319, QLatin1Char('0')) + QStringLiteral("1"));
+    QVERIFY(f.field("bsscEEU")->value() > 0);
+    QCOMPARE(f.clickCountingRefusals("bsssbCalcEr"), 1);
+    QCOMPARE(f.text("bssEEE"), QString());
+    QVERIFY(f.enabled("bsssbCalcEr") && f.enabled("bsscEEU"));
+    QCOMPARE(f.lines("bsslbErosites"), QStringList{" erosítése: "});
 }
 
 QTEST_MAIN(TestSplGainPages)

@@ -34,3 +34,12 @@ configure_and_build() {
         "$@" >/dev/null
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
+
+# The tests built with AddressSanitizer and UndefinedBehaviorSanitizer, in
+# build-asan/.
+SANITIZED_BUILD_DIR="$ROOT/build-asan"
+build_sanitized() {
+    BUILD_DIR="$SANITIZED_BUILD_DIR" BUILD_TYPE=Debug configure_and_build -DBUILD_TESTING=ON \
+        "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}
