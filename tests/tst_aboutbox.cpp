@@ -4,6 +4,7 @@
 #include "Sxversioninfo.h"
 #include "skincontrols.h"
 #include "windowfixture.h"
+#include "workingdirectory.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -36,19 +37,6 @@ public:
 
 public slots:
     void open(const QUrl& url) { urls << url; }
-};
-
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const QString& path) : saved_(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~WorkingDirectory() { QDir::setCurrent(saved_); }
-
-private:
-    QString saved_;
 };
 
 struct Fixture {
@@ -214,7 +202,7 @@ void TestAboutBox::draggingMovesItAndReleaseHides()
 void TestAboutBox::versionShowsFromAnyWorkingDirectory()
 {
     QTemporaryDir elsewhere;
-    WorkingDirectory cwd(elsewhere.path());
+    testing::WorkingDirectory cwd(elsewhere.path());
     Fixture f;
     f.openByMakerPanel();
     QTRY_COMPARE(f.box.Label7->text(), QStringLiteral("1.4.3.25"));

@@ -1,32 +1,19 @@
 // The drop-down calculator of a numeric entry field: opening, placement,
 // mouse and keyboard use, OK and the ways of closing it unchanged.
 #include "calcpopup.h"
-#include "modalwatch.h"
-#include "numericedit.h"
+#include "fieldfixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace
 {
 
-struct Fixture {
-    explicit Fixture(const QLocale& locale = testing::commaLocale())
-    {
-        window.setLocale(locale);
-        auto* layout = new QVBoxLayout(&window);
-        field = new kv::NumericEdit(&window);
-        field->setMaxValue(1000);
-        other = new QLineEdit(&window);
-        layout->addWidget(field);
-        layout->addWidget(other);
-        window.setGeometry(100, 100, 400, 80); // wider than the popup
-        window.show();
-    }
+struct Fixture : testing::FieldFixture {
+    using FieldFixture::FieldFixture;
 
     bool open()
     {
@@ -52,10 +39,6 @@ struct Fixture {
     QString display() const { return popup()->findChild<QLabel*>("display")->text(); }
     QString mark() const { return popup()->findChild<QLabel*>("memoryMark")->text(); }
     bool okEnabled() const { return popup()->findChild<QPushButton*>("okButton")->isEnabled(); }
-
-    QWidget window;
-    kv::NumericEdit* field;
-    QLineEdit* other;
 };
 
 } // namespace

@@ -1,41 +1,16 @@
 // The numeric entry field driven by real key events, under a comma and a
 // point locale.
-#include "modalwatch.h"
-#include "numericedit.h"
+#include "fieldfixture.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace
 {
 
-// A shown window holding one field with range 0 to 1000 and two decimals.
-struct Fixture {
-    explicit Fixture(const QLocale& locale)
-    {
-        window.setLocale(locale);
-        auto* layout = new QVBoxLayout(&window);
-        field = new kv::NumericEdit(&window);
-        field->setMaxValue(1000);
-        other = new QLineEdit(&window);
-        layout->addWidget(field);
-        layout->addWidget(other);
-        window.show();
-    }
-
-    bool activate()
-    {
-        window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
-    }
-
-    QWidget window;
-    kv::NumericEdit* field;
-    QLineEdit* other;
-};
+using Fixture = testing::FieldFixture;
 
 void addLocaleRows(const char* name, const char* keys, const char* text, double value, int refused,
                    const std::function<void(QTestData&)>& extra = {})

@@ -3,6 +3,7 @@
 #include "Sxversioninfo.h"
 #include "resourcefiles.h"
 #include "versionresource.h"
+#include "workingdirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,20 +38,6 @@ QString text(const std::vector<std::uint8_t>& resource, const char* path)
     const auto value = kv::queryVersionValue(resource, path);
     return value ? QString::fromStdString(kv::versionText(*value)) : QStringLiteral("<none>");
 }
-
-// Changes the working directory for one test and always changes it back.
-class WorkingDirectory
-{
-public:
-    explicit WorkingDirectory(const QString& path) : saved_(QDir::currentPath())
-    {
-        QDir::setCurrent(path);
-    }
-    ~WorkingDirectory() { QDir::setCurrent(saved_); }
-
-private:
-    QString saved_;
-};
 
 QString writeFile(const QTemporaryDir& dir, const QString& name,
                   const std::vector<std::uint8_t>& bytes)
@@ -170,7 +157,7 @@ void TestVersionInfo::ownExecutableCarriesItsResource()
 void TestVersionInfo::readerByBareNameFromTheProgramsFolder()
 {
     const QFileInfo app(AppPath);
-    WorkingDirectory cwd(app.absolutePath());
+    testing::WorkingDirectory cwd(app.absolutePath());
     TsxVersionInfo reader;
     reader.setProperty("FileName", app.fileName()); // through the property: runs SetFileName
     QCOMPARE(reader.FileName(), app.fileName());
@@ -188,7 +175,7 @@ void TestVersionInfo::readerByBareNameFromTheProgramsFolder()
 void TestVersionInfo::readerFromAnotherFolderReadsNothing()
 {
     QTemporaryDir elsewhere;
-    WorkingDirectory cwd(elsewhere.path());
+    testing::WorkingDirectory cwd(elsewhere.path());
     TsxVersionInfo reader;
     reader.SetFileName(QFileInfo(AppPath).fileName());
     QCOMPARE(reader.FileName(), QString());

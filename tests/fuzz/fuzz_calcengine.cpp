@@ -2,22 +2,14 @@
 // The display never shows "INF" or "NAN", and OK gives a finite number or
 // nothing (in the error state).
 #include "calcengine.h"
+#include "require.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-namespace
-{
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

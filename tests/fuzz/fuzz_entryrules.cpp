@@ -3,22 +3,14 @@
 // After every key the invariants of the typing rule hold.
 #include "entryrules.h"
 #include "numberformat.h"
+#include "require.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-namespace
-{
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,6 +1,7 @@
 // Fuzz target: the number conversions on any long double. The text read
 // back must equal the value rounded as the pattern or conversion says.
 #include "numberformat.h"
+#include "require.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -12,14 +13,10 @@
 #include <optional>
 #include <string>
 
+using fuzz::require;
+
 namespace
 {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 long double readBack(const std::string& text, std::size_t length)
 {
