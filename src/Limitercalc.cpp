@@ -6,12 +6,15 @@
 #include "skin.h"
 #include "skincontrols.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 int MessageComponent::showRefusal() const
 {
