@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 namespace form
 {
 
@@ -66,6 +68,20 @@ inline void name(QWidget* control, QLabel* caption)
         text.chop(1);
     control->setAccessibleName(text);
     caption->setBuddy(control);
+}
+
+// Locks (disables) the controls, in the order given.
+inline void lock(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        control->setEnabled(false);
+}
+
+// Hides the controls, in the order given.
+inline void hide(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        control->hide();
 }
 
 // A number written with a number pattern and the given decimal separator.

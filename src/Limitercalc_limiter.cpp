@@ -215,10 +215,7 @@ void TLimiter::bsssbLimiterClick()
     bssELH->setText(form::patterned(pattern, results.threshold, separator));
     bssELH->setCursorPosition(0);
 
-    for (QWidget* control : {static_cast<QWidget*>(bsspH), static_cast<QWidget*>(bsspE),
-                             static_cast<QWidget*>(bssceOffset), static_cast<QWidget*>(bssCRBhid),
-                             static_cast<QWidget*>(bssCBL), static_cast<QWidget*>(bsssbLimiter)})
-        control->setEnabled(false);
+    form::lock({bsspH, bsspE, bssceOffset, bssCRBhid, bssCBL, bsssbLimiter});
 }
 
 void TLimiter::bsssbClearLimClick()

@@ -109,11 +109,7 @@ void TLimiter::bsssbSPLCalClick()
         if (std::isfinite(levels.atOneMetre) && std::isfinite(levels.atDistance)) {
             bssEH->setText(form::patterned("#0.## dB", levels.atOneMetre, separator));
             bssEPl->setText(form::patterned("#0.## dB", levels.atDistance, separator));
-            for (QWidget* control :
-                 {static_cast<QWidget*>(bssEnev), static_cast<QWidget*>(bsscEmaxP),
-                  static_cast<QWidget*>(bsscEE), static_cast<QWidget*>(bsscET),
-                  static_cast<QWidget*>(bsssbSPLCal)})
-                control->setEnabled(false);
+            form::lock({bssEnev, bsscEmaxP, bsscEE, bsscET, bsssbSPLCal});
             done = true;
         }
     }
@@ -217,10 +213,7 @@ void TLimiter::bsssbCalcErClick()
         // refused like a zero.
         if (std::isfinite(gain)) {
             bssEEE->setText(form::patterned("#0.## dB", gain, decimalSeparator()));
-            for (QWidget* control :
-                 {static_cast<QWidget*>(bssEEnev), static_cast<QWidget*>(bsscEEP),
-                  static_cast<QWidget*>(bsscEEU), static_cast<QWidget*>(bsssbCalcEr)})
-                control->setEnabled(false);
+            form::lock({bssEEnev, bsscEEP, bsscEEU, bsssbCalcEr});
             done = true;
         }
     }

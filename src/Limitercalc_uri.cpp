@@ -97,10 +97,7 @@ void TLimiter::buildUriPage()
         bssEUIn[i] = form::resultField(panel, fieldName.constData(),
                                        QRect(resultLeft[i], 254, resultWidth[i], 18));
     }
-    for (QWidget* control : {static_cast<QWidget*>(RGE), static_cast<QWidget*>(bsscEI),
-                             static_cast<QWidget*>(bsscEU), static_cast<QWidget*>(bsssbUI),
-                             static_cast<QWidget*>(bssLUI), static_cast<QWidget*>(bssEUI)})
-        control->hide();
+    form::hide({RGE, bsscEI, bsscEU, bsssbUI, bssLUI, bssEUI});
     for (int i = 0; i < 4; ++i) {
         bssLUIn[i]->hide();
         bssEUIn[i]->hide();
